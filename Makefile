@@ -1,0 +1,47 @@
+# Two commands do everything on a fresh Debian 12 machine:
+#   make run    install what is missing, build, start the program on the demo content
+#   make test   install what is missing, build, run the whole suite through CTest
+
+BUILD_DIR ?= build
+CMAKE_FLAGS ?=
+
+# Debian packages the build, the program and the tests need.
+DEB_PACKAGES := cmake ninja-build g++ pkg-config \
+	qt6-base-dev libgl-dev libjpeg62-turbo-dev \
+	fonts-arphic-uming fonts-dejavu-core \
+	xvfb xauth xdotool imagemagick x11-utils
+
+SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
+
+.PHONY: deps npm configure build run test clean
+
+deps:
+	@missing=""; \
+	for p in $(DEB_PACKAGES); do \
+	  dpkg-query -W -f='$${db:Status-Abbrev}' $$p 2>/dev/null | grep -q '^ii' || missing="$$missing $$p"; \
+	done; \
+	if [ -n "$$missing" ]; then \
+	  echo "Installing:$$missing"; \
+	  $(SUDO) apt-get update && \
+	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$missing; \
+	fi
+
+npm: deps
+	@if [ -f package-lock.json ]; then \
+	  if [ ! -d node_modules ] || [ package-lock.json -nt node_modules/.package-lock.json ]; then npm ci --no-audit --no-fund; fi; \
+	fi
+
+configure: npm
+	@[ -f $(BUILD_DIR)/build.ninja ] || cmake -S . -B $(BUILD_DIR) -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
+
+build: configure
+	cmake --build $(BUILD_DIR)
+
+run: build
+	cd $(BUILD_DIR)/app && ./learn3a
+
+test: build
+	cd $(BUILD_DIR) && ctest --output-on-failure
+
+clean:
+	rm -rf $(BUILD_DIR)

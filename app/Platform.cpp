@@ -1,0 +1,30 @@
+#include "app/Platform.h"
+
+#include "ui/Types.h"
+
+#include <QApplication>
+#include <QFont>
+#include <QPalette>
+#include <QStyleFactory>
+
+void ConfigurePlatform()
+{
+    if (QStyle* classic = QStyleFactory::create(QStringLiteral("Windows")))
+        QApplication::setStyle(classic);
+
+    QPalette palette = QApplication::palette();
+    for (const auto role : {QPalette::Window, QPalette::Button})
+        palette.setColor(role, Colors::BtnFace());
+    palette.setColor(QPalette::Base, Colors::Window());
+    for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText})
+        palette.setColor(role, Colors::WindowText());
+    QApplication::setPalette(palette);
+
+    // The Song typeface of the designs, and the screens' default font.
+    QFont::insertSubstitutions(QStringLiteral("宋体"),
+                               {QStringLiteral("AR PL UMing CN"), QStringLiteral("AR PL UMing TW"),
+                                QStringLiteral("Noto Serif CJK SC")});
+    QFont::insertSubstitutions(QStringLiteral("SimSun"), {QStringLiteral("AR PL UMing CN")});
+    QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
+                               {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
+}
