@@ -352,14 +352,18 @@ void TForm::closeEvent(QCloseEvent* event)
     Close();
 }
 
-void TForm::showEvent(QShowEvent* event)
+bool TForm::event(QEvent* event)
 {
-    QWidget::showEvent(event);
-    // Once the window manager has framed the window, fit the outer rectangle.
-    if (!shownBefore_) {
-        shownBefore_ = true;
-        const QWindow* window = windowHandle();
-        if (window && window->frameMargins() != frameUsed_)
+    // The window manager frames a window only after it is shown; once the
+    // frame is known, fit the outer rectangle to the stored one (first show
+    // only, so a user's later moves and resizes stand).
+    const bool framed = event->type() == QEvent::Move || event->type() == QEvent::Resize ||
+                        event->type() == QEvent::WindowActivate || event->type() == QEvent::Show;
+    if (framed && !fitted_ && isVisible()) {
+        if (const QWindow* window = windowHandle(); window && window->frameMargins() != frameUsed_) {
+            fitted_ = true;
             ApplyStoredBounds();
+        }
     }
+    return QWidget::event(event);
 }

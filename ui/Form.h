@@ -91,7 +91,7 @@ protected:
     }
 
     void closeEvent(QCloseEvent* event) override;
-    void showEvent(QShowEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void SetStoredProperty(const QString& name, const struct LayoutValue& value);
@@ -110,7 +110,7 @@ private:
     int pixelsPerInch_ = 96;
     int textHeight_ = 13;
     bool oldCreateOrder_ = false;
-    bool shownBefore_ = false;
+    bool fitted_ = false;
     QMargins frameUsed_;
 };
 
