@@ -7,9 +7,9 @@ CMAKE_FLAGS ?=
 
 # Debian packages the build, the program and the tests need.
 DEB_PACKAGES := cmake ninja-build g++ pkg-config \
-	qt6-base-dev libgl-dev libjpeg62-turbo-dev \
+	qt6-base-dev libgl-dev libjpeg62-turbo-dev libsdl2-mixer-dev libmpg123-dev \
 	fonts-arphic-uming fonts-dejavu-core \
-	xvfb xauth xdotool imagemagick x11-utils openbox
+	xvfb xauth xdotool imagemagick x11-utils openbox lame sox
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

@@ -1,6 +1,7 @@
 #include "app/Application.h"
 
 #include "app/Exceptions.h"
+#include "media/AudioDevice.h"
 #include "ui/Cursors.h"
 #include "ui/Form.h"
 #include "ui/Types.h"
@@ -92,8 +93,16 @@ TApplication::TApplication(const QString& executablePath)
 TApplication::~TApplication()
 {
     DestroyForms();
+    audio_.reset();  // after the players, which close their clips
     if (Application == this)
         Application = nullptr;
+}
+
+AudioDevice& TApplication::Audio()
+{
+    if (!audio_)
+        audio_ = std::make_unique<AudioDevice>();
+    return *audio_;
 }
 
 void TApplication::Initialize() { handCursor_ = LoadHandCursor(); }

@@ -11,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+class AudioDevice;
 class TForm;
 enum class TCursor;
 
@@ -44,6 +45,8 @@ public:
     int FormCount() const { return int(forms_.size()); }
     TForm* Forms(int index) const { return forms_.at(size_t(index)).form.get(); }
     QCursor CursorFor(TCursor cursor) const;
+    // The program's audio device, made when a clip first needs it.
+    AudioDevice& Audio();
 
     // Start-up step before the screens: loads the built-in cursor.
     void Initialize();
@@ -101,6 +104,7 @@ private:
     bool terminated_ = false;
     std::vector<Owned> forms_;
     MessageBoxPresenter presenter_;
+    std::unique_ptr<AudioDevice> audio_;
 };
 
 // The one application object of the process.

@@ -74,8 +74,28 @@ void TBitmap::LoadFromBytes(const QByteArray& bytes)
 
 void TBitmap::Draw(QPainter& painter, QPoint at) { painter.drawImage(at, image_); }
 
+void TIcon::LoadFromBytes(const QByteArray& bytes)
+{
+    QImage image;
+    const bool header = bytes.size() >= 6 && bytes[0] == 0 && bytes[1] == 0 && (bytes[2] == 1 || bytes[2] == 2);
+    if (!header || !image.loadFromData(bytes, "ICO"))
+        throw EInvalidGraphic(QStringLiteral("Icon image is not valid"));
+    image_ = std::move(image);
+}
+
+void TIcon::Draw(QPainter& painter, QPoint at) { painter.drawImage(at, image_); }
+
+void TMetafile::LoadFromBytes(const QByteArray&)
+{
+    throw EInvalidGraphic(QStringLiteral("Metafiles cannot be shown on this system"));
+}
+
 std::unique_ptr<TGraphic> NewGraphic(const QString& className)
 {
+    if (className == QLatin1String("TIcon"))
+        return std::make_unique<TIcon>();
+    if (className == QLatin1String("TMetafile"))
+        return std::make_unique<TMetafile>();
     if (className == QLatin1String("TBitmap"))
         return std::make_unique<TBitmap>();
     if (className == QLatin1String("TJPEGImage"))

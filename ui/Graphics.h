@@ -37,6 +37,30 @@ private:
     QImage image_;
 };
 
+// Windows icon, read through the platform's image support.
+class TIcon : public TGraphic {
+public:
+    const char* ClassName() const override { return "TIcon"; }
+    void LoadFromBytes(const QByteArray& bytes) override;
+    int Width() const override { return image_.width(); }
+    int Height() const override { return image_.height(); }
+    void Draw(QPainter& painter, QPoint at) override;
+
+private:
+    QImage image_;
+};
+
+// Windows metafile: kept as a kind of its own, but this platform cannot draw
+// one, so reading it is refused.
+class TMetafile : public TGraphic {
+public:
+    const char* ClassName() const override { return "TMetafile"; }
+    void LoadFromBytes(const QByteArray& bytes) override;
+    int Width() const override { return 0; }
+    int Height() const override { return 0; }
+    void Draw(QPainter&, QPoint) override {}
+};
+
 // Makes an empty graphic of a kind named by class name; null for an unknown one.
 std::unique_ptr<TGraphic> NewGraphic(const QString& className);
 
@@ -51,6 +75,10 @@ public:
     int Height() const { return graphic_ ? graphic_->Height() : 0; }
     // Replaces the held graphic, releasing the old one, and reports the change.
     void SetGraphic(std::unique_ptr<TGraphic> graphic);
+    // Reads a picture file (a bare name is looked up in the current
+    // directory) into a new graphic of the kind its extension names; on any
+    // failure the held graphic stays untouched.
+    void LoadFromFile(const QString& fileName);
 
     std::function<void()> OnChange;
 

@@ -1,0 +1,39 @@
+#pragma once
+// The one audio device of the program, opened when a clip first needs it.
+// Each player owns a mixer channel of its own, so clips of different screens
+// sound together.
+
+#include <QObject>
+#include <QString>
+#include <functional>
+#include <map>
+
+class AudioDevice : public QObject {
+    Q_OBJECT
+public:
+    AudioDevice();
+    ~AudioDevice() override;
+
+    // Opens the device if it is not open yet; raises EMCIDeviceError when no
+    // device can be had (tried again at the next call).
+    void EnsureOpen();
+    int Rate() const { return rate_; }
+    int Channels() const { return channels_; }
+    int BufferFrames() const { return bufferFrames_; }
+
+    // A mixer channel for one player, with what to call (on this thread)
+    // when a clip on it ends.
+    int AllocateChannel(std::function<void()> onFinished);
+    void ReleaseChannel(int channel);
+
+private:
+    static void ChannelFinished(int channel);  // called on the audio thread
+    void DeliverFinished(int channel);
+
+    bool open_ = false;
+    int rate_ = 0;
+    int channels_ = 0;
+    int bufferFrames_ = 0;
+    int nextChannel_ = 0;
+    std::map<int, std::function<void()>> listeners_;
+};
