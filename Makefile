@@ -13,7 +13,7 @@ DEB_PACKAGES := cmake ninja-build g++ pkg-config \
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps npm configure build run test clean
+.PHONY: deps npm configure build run test bench clean
 
 deps:
 	@missing=""; \
@@ -42,6 +42,9 @@ run: build
 
 test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure
+
+bench: build
+	$(BUILD_DIR)/bench_clip_latency
 
 clean:
 	rm -rf $(BUILD_DIR)

@@ -9,6 +9,7 @@
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QPainter>
 #include <QTemporaryDir>
 
@@ -52,6 +53,7 @@ private slots:
     void kindFromExtension();
     void failuresKeepThePicture_data();
     void failuresKeepThePicture();
+    void shortReadIsAStreamError();
     void emptyJpegLoadsAndFailsAtDraw();
     void everyLoadReadsTheFileAnew();
 
@@ -144,6 +146,24 @@ void PictureFilesTest::failuresKeepThePicture()
     }
     QCOMPARE(picture.Graphic(), before);
     QCOMPARE(changes, 0);
+}
+
+// A file that holds fewer bytes than it claims: kernel attribute files say
+// 4096 and give a few.
+void PictureFilesTest::shortReadIsAStreamError()
+{
+    const QString attribute = QStringLiteral("/sys/devices/system/cpu/online");
+    if (QFileInfo(attribute).size() != 4096)
+        QSKIP("no kernel attribute file to read short");
+    QVERIFY(QFile::link(attribute, "short.jpg"));
+    TPicture picture;
+    try {
+        picture.LoadFromFile("short.jpg");
+        QFAIL("no failure");
+    } catch (const EReadError& e) {
+        QCOMPARE(e.Message(), QStringLiteral("Stream read error"));
+    }
+    QVERIFY(picture.Empty());
 }
 
 void PictureFilesTest::emptyJpegLoadsAndFailsAtDraw()

@@ -1,0 +1,118 @@
+// Click to sound: for a short word clip and a 30-second passage, the time
+// from the open call to the first non-silent sample handed to the audio
+// device, against the time to merely read the clip file. Ratios are printed;
+// nothing is asserted.
+
+#include "app/Application.h"
+#include "media/AudioDevice.h"
+#include "media/MediaPlayer.h"
+#include "ui/Form.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QThread>
+#include <SDL_mixer.h>
+#include <atomic>
+#include <cmath>
+#include <cstdio>
+
+namespace {
+
+std::atomic<qint64> firstSoundNs{-1};
+QElapsedTimer clock_;
+
+// Runs on the audio thread with each mixed buffer, just before the device.
+void WatchMix(void*, Uint8* stream, int length)
+{
+    if (firstSoundNs.load() >= 0)
+        return;
+    const auto* samples = reinterpret_cast<const Sint16*>(stream);
+    for (int i = 0; i < length / 2; ++i)
+        if (std::abs(samples[i]) > 200) {
+            firstSoundNs.store(clock_.nsecsElapsed());
+            return;
+        }
+}
+
+// Written to a file, so lame can add the tag that tells decoders its padding.
+void WriteToneMp3(const QString& name, double seconds)
+{
+    // A tone that starts at once, so the first sample is the clip's start.
+    const int rate = 22050;
+    QByteArray pcm;
+    for (int i = 0; i < int(seconds * rate); ++i) {
+        const qint16 v = qint16(10000 * std::sin(2 * M_PI * 300 * i / rate));
+        pcm.append(reinterpret_cast<const char*>(&v), 2);
+    }
+    QProcess lame;
+    lame.start("lame", {"--silent", "-r", "-s", "22.05", "--bitwidth", "16", "--signed", "--little-endian", "-m",
+                        "m", "-", name});
+    lame.waitForStarted();
+    lame.write(pcm);
+    lame.closeWriteChannel();
+    lame.waitForFinished(60000);
+}
+
+double Median(std::vector<double> v)
+{
+    std::sort(v.begin(), v.end());
+    return v[v.size() / 2];
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (qEnvironmentVariableIsEmpty("SDL_AUDIODRIVER"))
+        qputenv("SDL_AUDIODRIVER", "dummy");
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication platform(argc, argv);
+    TApplication application(QStringLiteral("learn3a"));
+    QTemporaryDir dir;
+    QDir::setCurrent(dir.path());
+    const struct { const char* name; double seconds; } clips[] = {{"word.mp3", 0.8}, {"passage.mp3", 30}};
+    for (const auto& clip : clips)
+        WriteToneMp3(QString::fromLatin1(clip.name), clip.seconds);
+
+    TForm form;
+    TMediaPlayer player(form);
+    Application->Audio().EnsureOpen();
+    Mix_SetPostMix(&WatchMix, nullptr);
+    clock_.start();
+    const double periodMs = 1000.0 * Application->Audio().BufferFrames() / Application->Audio().Rate();
+    std::printf("audio buffer period: %.1f ms (driver %s)\n", periodMs, qgetenv("SDL_AUDIODRIVER").constData());
+
+    for (const auto& clip : clips) {
+        std::vector<double> readMs, soundMs, openMs;
+        for (int run = 0; run < 7; ++run) {
+            QElapsedTimer t;
+            t.start();
+            QFile file(clip.name);
+            file.open(QIODevice::ReadOnly);
+            const QByteArray bytes = file.readAll();
+            readMs.push_back(t.nsecsElapsed() / 1e6);
+
+            player.Close();
+            QThread::msleep(50);
+            firstSoundNs = -1;
+            const qint64 start = clock_.nsecsElapsed();
+            player.FileName = clip.name;
+            player.Open();
+            openMs.push_back((clock_.nsecsElapsed() - start) / 1e6);
+            player.Play();
+            while (firstSoundNs.load() < 0 && clock_.nsecsElapsed() - start < 5'000'000'000)
+                QThread::usleep(100);
+            soundMs.push_back((firstSoundNs.load() - start) / 1e6);
+        }
+        const double read = Median(readMs), sound = Median(soundMs), open = Median(openMs);
+        std::printf("%-12s open to first sound %7.2f ms (open %6.2f ms) | read the file %6.3f ms | ratio %7.1f | "
+                    "%.2f buffer periods\n",
+                    clip.name, sound, open, read, sound / std::max(read, 1e-3), sound / periodMs);
+    }
+    Mix_SetPostMix(nullptr, nullptr);
+    return 0;
+}
