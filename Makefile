@@ -9,7 +9,7 @@ CMAKE_FLAGS ?=
 DEB_PACKAGES := cmake ninja-build g++ pkg-config \
 	qt6-base-dev libgl-dev libjpeg62-turbo-dev libsdl2-mixer-dev libmpg123-dev \
 	fonts-arphic-uming fonts-dejavu-core \
-	xvfb xauth xdotool imagemagick x11-utils openbox lame sox
+	xvfb xauth xdotool imagemagick x11-utils openbox lame sox espeak-ng
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 

@@ -42,6 +42,10 @@ public slots:
     void Image7Click(TObject* Sender);
     void Image8Click(TObject* Sender);
     void Image9Click(TObject* Sender);
+
+private:
+    // What every word hot spot does, with its own row of the content table.
+    void PlayHotSpot(int spot);
 };
 
 extern TForm2* Form2;

@@ -27,6 +27,10 @@ public slots:
     void ComboBox1Change(TObject* Sender);
     void Image2Click(TObject* Sender);
     void Image3Click(TObject* Sender);
+
+private:
+    // What both passage hot spots do (Image2 or Image3), with the current row.
+    void PlayHotSpot(int image);
 };
 
 extern TForm3* Form3;

@@ -3,7 +3,9 @@
 #include "app/Exceptions.h"
 #include "ui/Layout.h"
 
+#include <QKeyEvent>
 #include <QLineEdit>
+#include <QSignalBlocker>
 
 TComboBox::TComboBox(TForm& owner) : TWinControl(owner, std::make_unique<QComboBox>())
 {
@@ -15,7 +17,58 @@ TComboBox::TComboBox(TForm& owner) : TWinControl(owner, std::make_unique<QComboB
     SetBounds(0, 0, 145, 21);
     // A pick in the list puts the entry's text into the text part, then fires.
     QObject::connect(combo, qOverload<int>(&QComboBox::activated), this, [this] { Fire(OnChange); });
-    QObject::connect(combo->lineEdit(), &QLineEdit::textEdited, this, [this] { Fire(OnChange); });
+    combo->setCompleter(nullptr);  // completion follows the rules below instead
+    combo->lineEdit()->installEventFilter(this);
+    QObject::connect(combo->lineEdit(), &QLineEdit::textEdited, this, &TComboBox::TextEdited);
+}
+
+bool TComboBox::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == Combo()->lineEdit() && event->type() == QEvent::KeyPress) {
+        const QLineEdit* edit = Combo()->lineEdit();
+        backspace_ = static_cast<QKeyEvent*>(event)->key() == Qt::Key_Backspace;
+        lengthBefore_ = int(edit->text().size() - edit->selectedText().size());
+    }
+    return TWinControl::eventFilter(watched, event);
+}
+
+void TComboBox::SetCurrentKeepingText(int index, const QString& text)
+{
+    QComboBox* combo = Combo();
+    const QSignalBlocker blocker(combo);
+    combo->setCurrentIndex(index);
+    combo->setEditText(text);
+}
+
+void TComboBox::TextEdited(const QString& text)
+{
+    QLineEdit* edit = Combo()->lineEdit();
+    const bool typed = !backspace_ && text.size() > lengthBefore_;
+    if (backspace_) {
+        backspace_ = false;
+        const int cursor = edit->cursorPosition();
+        SetCurrentKeepingText(-1, text);
+        edit->setCursorPosition(cursor);
+        Fire(OnChange);
+        return;
+    }
+    if (typed && edit->cursorPosition() == text.size() && !text.isEmpty()) {
+        const int match = Combo()->findText(text, Qt::MatchStartsWith);  // case-insensitive
+        if (match >= 0) {
+            const bool changed = match != ItemIndex();
+            const QString entry = Combo()->itemText(match);
+            SetCurrentKeepingText(match, entry);
+            edit->setSelection(int(entry.size()), -int(entry.size() - text.size()));
+            if (changed)
+                Fire(OnChange);
+            return;
+        }
+    }
+    // Text that is no entry's beginning: no entry is current.
+    const int cursor = edit->cursorPosition();
+    SetCurrentKeepingText(-1, text);
+    edit->setCursorPosition(cursor);
+    Fire(OnChange);
 }
 
 QComboBox* TComboBox::Combo() const { return static_cast<QComboBox*>(Widget()); }

@@ -25,7 +25,16 @@ public:
 
 protected:
     void FontChanged() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    // Typing: a typed beginning of an entry completes to the first such entry
+    // (letter case ignored) with the rest selected; Backspace clears the
+    // current entry.
+    void TextEdited(const QString& text);
+    void SetCurrentKeepingText(int index, const QString& text);
+
     QString storedText_;
+    bool backspace_ = false;
+    int lengthBefore_ = 0;  // text length before the edit, less any selection
 };
