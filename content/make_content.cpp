@@ -79,13 +79,13 @@ QImage Draw(const Page& page)
     p.fillRect(image.rect(), paper);
     p.setPen(QPen(QColor(120, 170, 230), 8));
     p.drawRect(image.rect().adjusted(4, 4, -5, -5));
-    // Heading in the lower right, clear of every hot spot.
+    // Heading in the top left, clear of every hot spot.
     QFont heading(QStringLiteral("DejaVu Sans"));
     heading.setPixelSize(22);
     heading.setBold(true);
     p.setFont(heading);
     p.setPen(QColor(40, 90, 170));
-    p.drawText(QRect(430, page.size.height() - 50, 300, 30), Qt::AlignRight, QString::fromLatin1(page.heading));
+    p.drawText(QRect(24, 16, 400, 30), Qt::AlignLeft, QString::fromLatin1(page.heading));
 
     for (const Spot& spot : page.spots) {
         const QRect box = spot.client.translated(-kPageOrigin);
