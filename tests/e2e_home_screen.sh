@@ -59,6 +59,9 @@ echo "home window client: ${WIDTH}x${HEIGHT}+${X}+${Y}"; echo "$frame" | grep -E
 click "$home" 888 164            # 单词学习
 words=$(wait_window "单词学习")
 import -window root "$out/words.png"
+# One taskbar entry: the activity screens stay off the taskbar, the home screen is on it.
+xprop -id "$words" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR || fail "word study screen on the taskbar"
+! xprop -id "$home" _NET_WM_STATE | grep -q _NET_WM_STATE_SKIP_TASKBAR || fail "home screen off the taskbar"
 click "$words" 896 584           # 返回
 wait_gone "单词学习"
 

@@ -4,6 +4,7 @@
 #include "app/Exceptions.h"
 #include "ui/ControlFactory.h"
 #include "ui/Layout.h"
+#include "ui/Taskbar.h"
 
 #include <QCloseEvent>
 #include <QFile>
@@ -322,8 +323,12 @@ void TForm::ApplyStoredBounds()
 
 void TForm::Show()
 {
-    if (!isVisible())
+    if (!isVisible()) {
+        // Activity screens belong to the program's one taskbar entry, the home screen's.
+        if (Application && Application->MainForm() != this)
+            KeepOffTaskbar(*this);
         show();
+    }
     raise();
     activateWindow();
 }
