@@ -7,30 +7,12 @@ set -euo pipefail
 program=$1
 out=$2
 mkdir -p "$out"
+here=$(cd "$(dirname "$0")" && pwd)
 cd "$(dirname "$program")"
-
-exec 3>"$out/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$out/xvfb.log" 2>&1 &
-xvfb=$!
-for _ in $(seq 50); do [ -s "$out/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$out/display")"
+. "$here/e2e_lib.sh"
 openbox >"$out/openbox.log" 2>&1 &
 wm=$!
-trap 'kill $wm $xvfb 2>/dev/null || true' EXIT
 sleep 1
-
-fail() { echo "FAIL: $*"; exit 1; }
-window_of() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1; }
-wait_window() {
-    for _ in $(seq 100); do w=$(window_of "$1"); [ -n "$w" ] && { echo "$w"; return; }; sleep 0.1; done
-    fail "no window '$1'"
-}
-wait_gone() {
-    for _ in $(seq 50); do [ -z "$(window_of "$1")" ] && return; sleep 0.1; done
-    fail "window '$1' still shown"
-}
-# Clicks at a point of a window's client area.
-click() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.4; }
 pixel() { convert "$1" -format "%[pixel:p{$2,$3}]" info:; }
 
 start_program() {

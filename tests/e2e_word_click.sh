@@ -7,23 +7,9 @@ set -euo pipefail
 program=$1
 out=$2
 mkdir -p "$out"
+here=$(cd "$(dirname "$0")" && pwd)
 cd "$(dirname "$program")"
-
-exec 3>"$out/display"
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp >"$out/xvfb.log" 2>&1 &
-xvfb=$!
-for _ in $(seq 50); do [ -s "$out/display" ] && break; sleep 0.1; done
-export DISPLAY=":$(cat "$out/display")"
-trap 'kill $xvfb 2>/dev/null || true; kill $pid 2>/dev/null || true' EXIT
-pid=
-
-fail() { echo "FAIL: $*"; exit 1; }
-window_of() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1; }
-wait_window() {
-    for _ in $(seq 100); do w=$(window_of "$1"); [ -n "$w" ] && { echo "$w"; return; }; sleep 0.1; done
-    fail "no window '$1'"
-}
-click() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.5; }
+. "$here/e2e_lib.sh"
 # Loudest sample written to the device after byte offset $1.
 loudest_after() {
     tail -c +$(($1 + 1)) "$out/audio.raw" | od -An -v -td2 -w2 |
