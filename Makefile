@@ -8,6 +8,7 @@ CMAKE_FLAGS ?=
 # Debian packages the build, the program and the tests need.
 DEB_PACKAGES := cmake ninja-build g++ pkg-config \
 	qt6-base-dev libgl-dev libjpeg62-turbo-dev libsdl2-mixer-dev libmpg123-dev libxcb1-dev \
+	qt6-webengine-dev haxe \
 	fonts-arphic-uming fonts-dejavu-core \
 	xvfb xauth xdotool imagemagick x11-utils openbox lame sox espeak-ng
 
@@ -27,6 +28,7 @@ deps:
 	fi
 
 npm: deps
+	@command -v npm >/dev/null || DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends nodejs npm
 	@if [ -f package-lock.json ]; then \
 	  if [ ! -d node_modules ] || [ package-lock.json -nt node_modules/.package-lock.json ]; then npm ci --no-audit --no-fund; fi; \
 	fi

@@ -6,6 +6,16 @@
 #include <QFont>
 #include <QPalette>
 #include <QStyleFactory>
+#include <unistd.h>
+
+void PreparePlatform()
+{
+    // The web engine's own sandbox cannot start for the superuser; the game
+    // is fenced in by the player's request guard instead.
+    if (geteuid() == 0)
+        qputenv("QTWEBENGINE_DISABLE_SANDBOX", "1");
+    QCoreApplication::setAttribute(Qt::AA_ShareOpenGLContexts);
+}
 
 void ConfigurePlatform()
 {

@@ -6,11 +6,14 @@
 #include "screens/Unit2.h"
 #include "screens/Unit3.h"
 #include "screens/Unit4.h"
+#include "ui/ShockwaveFlash.h"
 
 #include <QApplication>
 
 int main(int argc, char* argv[])
 {
+    PreparePlatform();
+    RegisterFlashScheme();
     QApplication platform(argc, argv);
     ConfigurePlatform();
     TApplication application(QCoreApplication::applicationFilePath());

@@ -2,6 +2,8 @@
 
 #include "screens/Unit1.h"
 
+#include <QCoreApplication>
+
 TForm4* Form4 = nullptr;
 
 TForm4::TForm4()
@@ -23,5 +25,11 @@ void TForm4::BitBtn6Click(TObject*)
     Form1->Show();
 }
 
-// "游戏一": loads the game into the game area.
-void TForm4::BitBtn1Click(TObject*) {}
+// "游戏一": the game beside the executable, whatever the current directory;
+// the path is built afresh on every press.
+void TForm4::BitBtn1Click(TObject*)
+{
+    const QString game = QCoreApplication::applicationDirPath() + QStringLiteral("/game2.swf");
+    ShockwaveFlash1->SetMovie(game);
+    ShockwaveFlash1->Play();
+}

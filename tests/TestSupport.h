@@ -5,6 +5,7 @@
 
 #include "app/Application.h"
 #include "app/Platform.h"
+#include "ui/ShockwaveFlash.h"
 
 #include <QApplication>
 #include <QTest>
@@ -34,6 +35,8 @@ std::unique_ptr<T> BuildScreen()
 #define LEARN3A_TEST_MAIN(TestClass)                                              \
     int main(int argc, char** argv)                                               \
     {                                                                             \
+        PreparePlatform();                                                        \
+        RegisterFlashScheme();                                                    \
         QApplication platform(argc, argv);                                        \
         ConfigurePlatform();                                                      \
         TApplication application(QStringLiteral("/opt/learn3a/LEARN3A.EXE"));    \

@@ -223,6 +223,8 @@ int main(int argc, char** argv)
 {
     if (argc == 3 && qstrcmp(argv[1], "--no-device") == 0)
         return OpenWithoutDevice(argc, argv);
+    PreparePlatform();
+    RegisterFlashScheme();
     QApplication platform(argc, argv);
     ConfigurePlatform();
     TApplication application(QStringLiteral("learn3a"));

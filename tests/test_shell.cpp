@@ -196,6 +196,8 @@ void ShellTest::startupFailure()
 namespace {
 int RunFailingMainBlock(int argc, char** argv)
 {
+    PreparePlatform();
+    RegisterFlashScheme();
     QApplication platform(argc, argv);
     ConfigurePlatform();
     TApplication application(QCoreApplication::applicationFilePath());
@@ -230,6 +232,8 @@ int main(int argc, char** argv)
 {
     if (argc == 3 && qstrcmp(argv[1], "--startup-failure") == 0)
         return RunFailingMainBlock(argc, argv);
+    PreparePlatform();
+    RegisterFlashScheme();
     QApplication platform(argc, argv);
     ConfigurePlatform();
     TApplication application(QStringLiteral("/opt/learn3a/LEARN3A.EXE"));

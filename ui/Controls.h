@@ -31,6 +31,8 @@ public:
     virtual void BindEvent(const QString& event, TNotifyEvent handler);
     // Called once every component of the screen has been read.
     virtual void Loaded() {}
+    // Called the first time the screen is shown.
+    virtual void FirstShown() {}
     // Rescales rectangle and font for another display resolution.
     virtual void ScaleBy(int multiplier, int divisor) { Q_UNUSED(multiplier) Q_UNUSED(divisor) }
 

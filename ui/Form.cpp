@@ -364,6 +364,17 @@ bool TForm::event(QEvent* event)
     // only, so a user's later moves and resizes stand).
     const bool framed = event->type() == QEvent::Move || event->type() == QEvent::Resize ||
                         event->type() == QEvent::WindowActivate || event->type() == QEvent::Show;
+    if (event->type() == QEvent::Show && !shown_) {
+        // Controls that take their place only once seen (the game area).
+        shown_ = true;
+        for (const auto& c : components_) {
+            try {
+                c->FirstShown();
+            } catch (...) {
+                Application->HandleException(std::current_exception());
+            }
+        }
+    }
     if (framed && !fitted_ && isVisible()) {
         if (const QWindow* window = windowHandle(); window && window->frameMargins() != frameUsed_) {
             fitted_ = true;

@@ -111,6 +111,7 @@ private:
     int textHeight_ = 13;
     bool oldCreateOrder_ = false;
     bool fitted_ = false;
+    bool shown_ = false;
     QMargins frameUsed_;
 };
 
