@@ -46,7 +46,10 @@ test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure
 
 bench: build
+	@dpkg-query -W -f='$${db:Status-Abbrev}' chromium 2>/dev/null | grep -q '^ii' || \
+	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends chromium
 	$(BUILD_DIR)/bench_clip_latency
+	bash bench/game_start.sh $(BUILD_DIR)
 
 clean:
 	rm -rf $(BUILD_DIR)

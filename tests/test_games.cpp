@@ -175,6 +175,14 @@ void GamesTest::pageReachesNothingElse()
     QTRY_VERIFY(!outcome.isEmpty());
     QCOMPARE(outcome, QStringLiteral("blocked,file blocked"));
     QCOMPARE(connections, 0);
+
+    // Sound needs no click inside the page first: audio runs from the start.
+    QString audio;
+    page->runJavaScript(QStringLiteral("var ctx = new AudioContext(); 0;"));
+    QTest::qWait(500);
+    page->runJavaScript(QStringLiteral("ctx.state"), [&](const QVariant& v) { audio = v.toString(); });
+    QTRY_VERIFY(!audio.isEmpty());
+    QCOMPARE(audio, QStringLiteral("running"));
 }
 
 LEARN3A_TEST_MAIN(GamesTest)

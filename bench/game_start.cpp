@@ -1,0 +1,69 @@
+// "游戏一" to the game's first frame in the games screen, on the first show
+// and once the screen has been shown before. The frame is seen in an X
+// screenshot of the game area. Prints milliseconds, one line a measurement.
+
+#include "app/Application.h"
+#include "app/Platform.h"
+#include "screens/Unit4.h"
+#include "ui/ShockwaveFlash.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QScreen>
+#include <QTest>
+#include <cstdio>
+
+namespace {
+QColor AreaColour(TForm4& f)
+{
+    const QPoint centre = f.Surface()->mapToGlobal(f.ShockwaveFlash1->BoundsRect().center());
+    return QGuiApplication::primaryScreen()->grabWindow(0, centre.x(), centre.y(), 1, 1).toImage().pixelColor(0, 0);
+}
+
+double PressToFrame(TForm4& f, const QString& movie, QColor colour)
+{
+    const QString game = QCoreApplication::applicationDirPath() + QStringLiteral("/game2.swf");
+    QFile::remove(game);
+    QFile::copy(movie, game);
+    QElapsedTimer t;
+    t.start();
+    f.BitBtn1->Button()->click();
+    while (t.elapsed() < 60000) {
+        QTest::qWait(5);
+        const QColor c = AreaColour(f);
+        if (qAbs(c.red() - colour.red()) < 6 && qAbs(c.green() - colour.green()) < 6 && qAbs(c.blue() - colour.blue()) < 6)
+            return t.nsecsElapsed() / 1e6;
+    }
+    return -1;
+}
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: bench_game_start RED.swf BLUE.swf\n");
+        return 2;
+    }
+    PreparePlatform();
+    RegisterFlashScheme();
+    QApplication platform(argc, argv);
+    ConfigurePlatform();
+    TApplication application(QStringLiteral("learn3a"));
+    application.Initialize();
+    auto games = std::make_unique<TForm4>();
+    games->ReadLayout();
+    games->Show();
+    QTest::qWaitForWindowExposed(games.get());
+    std::printf("first-show %.1f\n", PressToFrame(*games, argv[1], QColor(0xC0, 0x20, 0x20)));
+    for (int run = 0; run < 5; ++run) {
+        games->hide();
+        games->Show();
+        QTest::qWait(200);
+        const bool blue = run % 2 == 0;
+        std::printf("shown-before %.1f\n",
+                    PressToFrame(*games, argv[blue ? 2 : 1], blue ? QColor(0x20, 0x40, 0xC0) : QColor(0xC0, 0x20, 0x20)));
+    }
+    std::fflush(stdout);
+    return 0;
+}
