@@ -10,7 +10,7 @@ DEB_PACKAGES := cmake ninja-build g++ pkg-config \
 	qt6-base-dev libgl-dev libjpeg62-turbo-dev libsdl2-mixer-dev libmpg123-dev libxcb1-dev \
 	qt6-webengine-dev haxe \
 	fonts-arphic-uming fonts-dejavu-core \
-	xvfb xauth xdotool imagemagick x11-utils openbox lame sox espeak-ng
+	xvfb xauth xdotool imagemagick x11-utils openbox lame sox espeak-ng clang libclang-rt-14-dev
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
