@@ -14,7 +14,7 @@ DEB_PACKAGES := cmake ninja-build g++ pkg-config \
 
 SUDO := $(shell [ "$$(id -u)" = 0 ] || echo sudo)
 
-.PHONY: deps npm configure build run test bench sanitize clean
+.PHONY: deps npm configure build run test bench sanitize package clean
 
 deps:
 	@missing=""; \
@@ -50,6 +50,9 @@ bench: build
 	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends chromium
 	$(BUILD_DIR)/bench_clip_latency
 	bash bench/game_start.sh $(BUILD_DIR)
+
+package: build
+	cd $(BUILD_DIR) && cpack -G DEB
 
 # The whole suite built with AddressSanitizer and UndefinedBehaviorSanitizer.
 # (Qt WebEngine's own code frees some objects with a mismatched size; that

@@ -320,7 +320,10 @@ int main(int argc, char* argv[])
     const bool ok = WriteJpeg(HomePicture(), out.filePath(QStringLiteral("home.jpg"))) &&
                     WriteBmp(WordPicture(), out.filePath(QStringLiteral("word.bmp"))) &&
                     WriteJpeg(CoverPicture(), out.filePath(QStringLiteral("cover.jpg"))) &&
-                    WriteIcon(out.filePath(QStringLiteral("learn3a.ico")));
+                    WriteIcon(out.filePath(QStringLiteral("learn3a.ico"))) &&
+                    // The same icon for the desktop entry.
+                    QImage(out.filePath(QStringLiteral("learn3a.ico")), "ICO")
+                        .save(out.filePath(QStringLiteral("learn3a.png")), "PNG");
     if (!ok) {
         std::fprintf(stderr, "make_builtin: could not write the pictures\n");
         return 1;
