@@ -50,6 +50,7 @@ bench: build
 	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends chromium
 	$(BUILD_DIR)/bench_clip_latency
 	bash bench/game_start.sh $(BUILD_DIR)
+	bash bench/startup.sh $(BUILD_DIR)
 
 package: build
 	cd $(BUILD_DIR) && cpack -G DEB
