@@ -46,11 +46,14 @@ test: build
 	cd $(BUILD_DIR) && ctest --output-on-failure
 
 bench: build
-	@dpkg-query -W -f='$${db:Status-Abbrev}' chromium 2>/dev/null | grep -q '^ii' || \
-	  DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends chromium
+	@for p in chromium libjpeg-turbo-progs; do \
+	  dpkg-query -W -f='$${db:Status-Abbrev}' $$p 2>/dev/null | grep -q '^ii' || \
+	    DEBIAN_FRONTEND=noninteractive $(SUDO) apt-get install -y --no-install-recommends $$p; \
+	done
 	$(BUILD_DIR)/bench_clip_latency
 	bash bench/game_start.sh $(BUILD_DIR)
 	bash bench/startup.sh $(BUILD_DIR)
+	cd $(BUILD_DIR)/app && ../bench/bench_page_switch
 
 package: build
 	cd $(BUILD_DIR) && cpack -G DEB
