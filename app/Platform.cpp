@@ -1,5 +1,6 @@
 #include "app/Platform.h"
 
+#include "ui/ShockwaveFlash.h"
 #include "ui/Types.h"
 
 #include <QApplication>
@@ -38,3 +39,13 @@ void ConfigurePlatform()
     QFont::insertSubstitutions(QStringLiteral("MS Sans Serif"),
                                {QStringLiteral("DejaVu Sans"), QStringLiteral("Liberation Sans")});
 }
+
+ProgramPlatform::ProgramPlatform(int& argc, char** argv)
+{
+    PreparePlatform();
+    RegisterFlashScheme();
+    application_ = std::make_unique<QApplication>(argc, argv);
+    ConfigurePlatform();
+}
+
+ProgramPlatform::~ProgramPlatform() = default;

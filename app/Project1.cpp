@@ -12,10 +12,7 @@
 
 int main(int argc, char* argv[])
 {
-    PreparePlatform();
-    RegisterFlashScheme();
-    QApplication platform(argc, argv);
-    ConfigurePlatform();
+    ProgramPlatform platform(argc, argv);
     TApplication application(QCoreApplication::applicationFilePath());
     return application.Execute([] {
         Application->Initialize();

@@ -45,10 +45,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: bench_game_start RED.swf BLUE.swf\n");
         return 2;
     }
-    PreparePlatform();
-    RegisterFlashScheme();
-    QApplication platform(argc, argv);
-    ConfigurePlatform();
+    ProgramPlatform platform(argc, argv);
     TApplication application(QStringLiteral("learn3a"));
     application.Initialize();
     auto games = std::make_unique<TForm4>();

@@ -44,10 +44,7 @@ double Djpeg(const QString& file)
 int main(int argc, char** argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    PreparePlatform();
-    RegisterFlashScheme();
-    QApplication platform(argc, argv);
-    ConfigurePlatform();
+    ProgramPlatform platform(argc, argv);
     TApplication application(QStringLiteral("learn3a"));
     application.Initialize();
     auto words = std::make_unique<TForm2>();

@@ -35,10 +35,7 @@ std::unique_ptr<T> BuildScreen()
 #define LEARN3A_TEST_MAIN(TestClass)                                              \
     int main(int argc, char** argv)                                               \
     {                                                                             \
-        PreparePlatform();                                                        \
-        RegisterFlashScheme();                                                    \
-        QApplication platform(argc, argv);                                        \
-        ConfigurePlatform();                                                      \
+        ProgramPlatform platform(argc, argv);                                     \
         TApplication application(QStringLiteral("/opt/learn3a/LEARN3A.EXE"));    \
         application.Initialize();                                                 \
         Boxes();                                                                  \

@@ -223,10 +223,7 @@ int main(int argc, char** argv)
 {
     if (argc == 3 && qstrcmp(argv[1], "--no-device") == 0)
         return OpenWithoutDevice(argc, argv);
-    PreparePlatform();
-    RegisterFlashScheme();
-    QApplication platform(argc, argv);
-    ConfigurePlatform();
+    ProgramPlatform platform(argc, argv);
     TApplication application(QStringLiteral("learn3a"));
     application.Initialize();
     Boxes();

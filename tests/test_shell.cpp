@@ -196,10 +196,7 @@ void ShellTest::startupFailure()
 namespace {
 int RunFailingMainBlock(int argc, char** argv)
 {
-    PreparePlatform();
-    RegisterFlashScheme();
-    QApplication platform(argc, argv);
-    ConfigurePlatform();
+    ProgramPlatform platform(argc, argv);
     TApplication application(QCoreApplication::applicationFilePath());
     application.SetMessageBoxPresenter([](const MessageBoxRequest& box) {
         std::printf("box %s%s\n%s", qPrintable(box.title), box.fatal ? " fatal" : "", box.text.toUtf8().constData());
@@ -232,10 +229,7 @@ int main(int argc, char** argv)
 {
     if (argc == 3 && qstrcmp(argv[1], "--startup-failure") == 0)
         return RunFailingMainBlock(argc, argv);
-    PreparePlatform();
-    RegisterFlashScheme();
-    QApplication platform(argc, argv);
-    ConfigurePlatform();
+    ProgramPlatform platform(argc, argv);
     TApplication application(QStringLiteral("/opt/learn3a/LEARN3A.EXE"));
     application.Initialize();
     Boxes();
