@@ -231,8 +231,6 @@ void TShockwaveFlash::FirstShown()
     }
     url.setQuery(query);
     page->load(url);
-    if (!view_->page())
-        throw EOleSysError(QStringLiteral("OLE control activation failed"));
 }
 
 void TShockwaveFlash::SetMovie(const QString& path)
