@@ -7,6 +7,7 @@
 #include "ui/Types.h"
 
 #include <QApplication>
+#include <QDebug>
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPointer>
@@ -190,6 +191,8 @@ void TApplication::Present(const MessageBoxRequest& request)
     QPointer<QWidget> wasActive = QApplication::activeWindow();
     QString text = request.text;
     text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    // The same words go to the log, for whoever looks after the machine.
+    qWarning().noquote() << "error box:" << text.simplified();
     QMessageBox box(QMessageBox::Critical, request.title, text.trimmed(), QMessageBox::Ok);
     box.setWindowModality(Qt::ApplicationModal);
     box.exec();

@@ -3,6 +3,7 @@
 // device, against the time to merely read the clip file. Ratios are printed;
 // nothing is asserted.
 
+#include "ToneClip.h"
 #include "app/Application.h"
 #include "media/AudioDevice.h"
 #include "media/MediaPlayer.h"
@@ -36,25 +37,6 @@ void WatchMix(void*, Uint8* stream, int length)
             firstSoundNs.store(clock_.nsecsElapsed());
             return;
         }
-}
-
-// Written to a file, so lame can add the tag that tells decoders its padding.
-void WriteToneMp3(const QString& name, double seconds)
-{
-    // A tone that starts at once, so the first sample is the clip's start.
-    const int rate = 22050;
-    QByteArray pcm;
-    for (int i = 0; i < int(seconds * rate); ++i) {
-        const qint16 v = qint16(10000 * std::sin(2 * M_PI * 300 * i / rate));
-        pcm.append(reinterpret_cast<const char*>(&v), 2);
-    }
-    QProcess lame;
-    lame.start("lame", {"--silent", "-r", "-s", "22.05", "--bitwidth", "16", "--signed", "--little-endian", "-m",
-                        "m", "-", name});
-    lame.waitForStarted();
-    lame.write(pcm);
-    lame.closeWriteChannel();
-    lame.waitForFinished(60000);
 }
 
 double Median(std::vector<double> v)

@@ -20,6 +20,7 @@ AudioDevice::~AudioDevice()
     if (open_) {
         Mix_ChannelFinished(nullptr);
         Mix_HaltChannel(-1);
+        Mix_FreeChunk(carrier_);
         Mix_CloseAudio();
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
     }
@@ -35,6 +36,14 @@ void AudioDevice::EnsureOpen()
     // can be handed to the mixer as they are.
     if (Mix_OpenAudioDevice(kRate, AUDIO_S16SYS, kChannels, kBufferFrames, nullptr, 0) != 0) {
         const QString why = QString::fromUtf8(Mix_GetError());
+        SDL_QuitSubSystem(SDL_INIT_AUDIO);
+        throw EMCIDeviceError(QStringLiteral("No audio device is available (%1)").arg(why));
+    }
+    silence_.assign(size_t(kBufferFrames) * kChannels * 2 * 4, 0);
+    carrier_ = Mix_QuickLoad_RAW(silence_.data(), Uint32(silence_.size()));
+    if (!carrier_) {
+        const QString why = QString::fromUtf8(Mix_GetError());
+        Mix_CloseAudio();
         SDL_QuitSubSystem(SDL_INIT_AUDIO);
         throw EMCIDeviceError(QStringLiteral("No audio device is available (%1)").arg(why));
     }

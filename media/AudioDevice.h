@@ -7,6 +7,9 @@
 #include <QString>
 #include <functional>
 #include <map>
+#include <vector>
+
+struct Mix_Chunk;
 
 class AudioDevice : public QObject {
     Q_OBJECT
@@ -20,6 +23,9 @@ public:
     int Rate() const { return rate_; }
     int Channels() const { return channels_; }
     int BufferFrames() const { return bufferFrames_; }
+    // A looping silent chunk: a channel plays it while a player's effect
+    // writes the clip's samples over it.
+    Mix_Chunk* Carrier() const { return carrier_; }
 
     // A mixer channel for one player, with what to call (on this thread)
     // when a clip on it ends.
@@ -35,5 +41,7 @@ private:
     int channels_ = 0;
     int bufferFrames_ = 0;
     int nextChannel_ = 0;
+    std::vector<unsigned char> silence_;
+    Mix_Chunk* carrier_ = nullptr;  // freed before the device closes
     std::map<int, std::function<void()>> listeners_;
 };

@@ -3,12 +3,9 @@
 #include "app/Application.h"
 #include "app/Exceptions.h"
 #include "media/AudioDevice.h"
-#include "media/ClipDecoder.h"
 
 #include <QWidget>
 #include <SDL_mixer.h>
-
-void TMediaPlayer::ChunkDeleter::operator()(Mix_Chunk* chunk) const { Mix_FreeChunk(chunk); }
 
 TMediaPlayer::TMediaPlayer(TForm& owner) : TWinControl(owner, std::make_unique<QWidget>())
 {
@@ -23,12 +20,19 @@ TMediaPlayer::~TMediaPlayer()
         Application->Audio().ReleaseChannel(channel_);
 }
 
+void TMediaPlayer::Halt()
+{
+    ++playing_;  // an end noticed for the clip halted here is stale
+    if (channel_ >= 0) {
+        Mix_HaltChannel(channel_);  // takes the mixer's lock: no effect runs after it
+        Mix_UnregisterAllEffects(channel_);
+    }
+}
+
 void TMediaPlayer::Close()
 {
-    if (channel_ >= 0)
-        Mix_HaltChannel(channel_);
-    chunk_.reset();  // the chunk goes before the samples it points into
-    samples_.clear();
+    Halt();
+    stream_.reset();
 }
 
 void TMediaPlayer::Open()
@@ -42,21 +46,37 @@ void TMediaPlayer::Open()
             emit Notify();
         });
     }
-    QByteArray samples = DecodeClip(FileName, audio.Rate(), audio.Channels());
-    Mix_Chunk* chunk = Mix_QuickLoad_RAW(reinterpret_cast<Uint8*>(samples.data()), Uint32(samples.size()));
-    if (!chunk) {
-        const QString why = QString::fromUtf8(Mix_GetError());
-        throw EMCIDeviceError(why.isEmpty() ? QStringLiteral("Unknown error code") : why);
-    }
-    samples_ = std::move(samples);  // moving keeps the same buffer
-    chunk_.reset(chunk);
+    stream_ = std::make_unique<ClipStream>(FileName, audio.Rate(), audio.Channels());
 }
 
 void TMediaPlayer::Play()
 {
-    if (!chunk_)
+    if (!stream_)
         throw EMCIDeviceError(QStringLiteral("No MCI device open"));
-    Mix_PlayChannel(channel_, chunk_.get(), 0);  // a refusal is not reported
+    Halt();
+    stream_->Rewind();
+    endPosted_ = false;
+    // The effect first, while the channel is silent, so the first period
+    // mixed already carries the clip. A refusal is not reported.
+    Mix_RegisterEffect(channel_, &TMediaPlayer::MixClip, nullptr, this);
+    Mix_PlayChannel(channel_, Application->Audio().Carrier(), -1);
 }
 
-bool TMediaPlayer::Sounding() const { return chunk_ && channel_ >= 0 && Mix_Playing(channel_); }
+void TMediaPlayer::MixClip(int, void* stream, int length, void* player)
+{
+    auto* self = static_cast<TMediaPlayer*>(player);
+    if (self->stream_->Read(static_cast<unsigned char*>(stream), length) || self->endPosted_.exchange(true))
+        return;
+    // The clip has been given whole: the channel is halted on the
+    // user-interface thread (no mixer call here), which brings the notice.
+    const int which = self->playing_;
+    QMetaObject::invokeMethod(
+        self,
+        [self, which] {
+            if (which == self->playing_)
+                self->Halt();
+        },
+        Qt::QueuedConnection);
+}
+
+bool TMediaPlayer::Sounding() const { return stream_ && channel_ >= 0 && Mix_Playing(channel_); }

@@ -1,11 +1,10 @@
 #pragma once
 
+#include "media/ClipStream.h"
 #include "ui/Controls.h"
 
-#include <QByteArray>
+#include <atomic>
 #include <memory>
-
-struct Mix_Chunk;
 
 // A screen's clip player. It is never shown: its stored rectangle and tab
 // order are kept but have no visible effect. Each player has a mixer channel
@@ -21,11 +20,10 @@ public:
     // Closes (and so silences) the clip that is open, then opens FileName;
     // raises EMCIDeviceError when it cannot be opened.
     void Open();
-    // Starts the opened clip from where it stands (its beginning, after an
-    // open) and returns at once.
+    // Starts the opened clip from its beginning and returns at once.
     void Play();
     void Close();
-    bool IsOpen() const { return chunk_ != nullptr; }
+    bool IsOpen() const { return stream_ != nullptr; }
     bool Sounding() const;
     // Clip ends reported so far (the completion notice; nothing else follows).
     int Notifications() const { return notifications_; }
@@ -34,11 +32,13 @@ signals:
     void Notify();
 
 private:
-    struct ChunkDeleter {
-        void operator()(Mix_Chunk* chunk) const;
-    };
+    // The channel's effect, on the audio thread: the clip over the carrier.
+    static void MixClip(int channel, void* stream, int length, void* player);
+    void Halt();
+
     int channel_ = -1;
-    QByteArray samples_;  // the decoded clip, which the chunk points into
-    std::unique_ptr<Mix_Chunk, ChunkDeleter> chunk_;
+    std::unique_ptr<ClipStream> stream_;  // read by the mixer only while the channel plays
+    std::atomic<int> playing_{0};         // which Play the mixer is sounding
+    std::atomic<bool> endPosted_{false};
     int notifications_ = 0;
 };

@@ -2,8 +2,9 @@
 # Rough use: thousands of random clicks, key presses and selector picks over
 # all screens, in a content folder with a zero-byte page, a truncated JPEG, a
 # garbage MP3 and a missing clip; every error box is dismissed. The program
-# must never crash or hang, and its resident size at the end must be within
-# 10% of what it was after the first minute. Usage: rough_use.sh PROGRAM OUT [ACTIONS]
+# must never crash or hang, every bad file must have been reached, and its
+# resident size at the end must be within 10% of what it was after the first
+# minute. Usage: rough_use.sh PROGRAM OUT [ACTIONS]
 set -euo pipefail
 program=$(realpath "$1")
 mkdir -p "$2"
@@ -38,6 +39,7 @@ alive() {
     wait "$pid" && rc=0 || rc=$?
     fail "the program ended with code $rc after $i actions (see $out/program.log)"
 }
+boxes=0
 dismiss_boxes() {
     local box
     for box in $(xdotool search --onlyvisible --name "^learn3a\$" 2>/dev/null); do
@@ -46,33 +48,82 @@ dismiss_boxes() {
         boxes=$((boxes + 1))
     done
 }
+shown() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1; }
+raise() { xdotool windowactivate --sync "$1" 2>/dev/null; }
+at() { xdotool mousemove --window "$1" "$2" "$3" click "${4:-1}" 2>/dev/null || true; }
+# The screen with this title, opened from the home screen when it is hidden.
+screen() {
+    local w
+    w=$(shown "$1")
+    if [ -z "$w" ]; then
+        raise "$home" || return 1
+        at "$home" 888 $2
+        for _ in $(seq 30); do w=$(shown "$1"); [ -n "$w" ] && break; sleep 0.1; done
+    fi
+    [ -n "$w" ] && raise "$w" && echo "$w"
+}
+# A pick from a selector's list: open it with F4, go to entry N, take it.
+pick() {
+    local w=$1 x=$2 y=$3 n=$4
+    at "$w" "$x" "$y"
+    xdotool key F4 Home 2>/dev/null || return 0
+    [ "$n" -gt 0 ] && xdotool key --repeat "$n" Down 2>/dev/null
+    xdotool key Return 2>/dev/null || true
+}
+# Still answers: a screen hides on "返回" and comes back from the home screen.
+probe() {
+    local w
+    dismiss_boxes
+    w=$(screen "单词学习" 164) || fail "the word study screen did not open after $i actions"
+    at "$w" 896 584
+    for _ in $(seq 100); do [ -z "$(shown "单词学习")" ] && return; dismiss_boxes; sleep 0.1; done
+    fail "no answer to \"返回\" after $i actions"
+}
+
+# Hot spots (centres) of the word page and of the text pages.
+word_spots=("268 136" "612 168" "396 184" "376 240" "344 312" "560 404" "292 532" "596 600")
+text_spots=("448 372" "424 584" "400 120" "452 404" "496 244" "456 504" "372 108" "424 420")
+keys=(Tab Return space Escape Up Down BackSpace Home End 3 a F4 shift+Tab ctrl+a)
 
 eval "$(xdotool getwindowgeometry --shell "$home")"
 exit_x=$((X + 808)); exit_y=$((Y + 536))
 RANDOM=7
-boxes=0
 start=$(date +%s)
 first_minute=
 for ((i = 0; i < actions; i++)); do
     alive
     dismiss_boxes
-    # Any shown screen; the home screen's exit button and close are left out.
+    [ $((i % 250)) -eq 249 ] && probe
     mapfile -t windows < <(xdotool search --onlyvisible --name "^(Tavimo系列软件|单词学习|课文点读|边学边玩)\$" 2>/dev/null)
     [ ${#windows[@]} -gt 0 ] || fail "no screen shown"
     w=${windows[RANDOM % ${#windows[@]}]}
-    x=$((RANDOM % 990)); y=$((RANDOM % 680))
-    # Never on the home screen's "退出程序", whichever window lies on top there.
-    eval "$(xdotool getwindowgeometry --shell "$w" 2>/dev/null)" || continue
-    sx=$((X + x)); sy=$((Y + y))
-    if [ $sx -ge $((exit_x - 4)) ] && [ $sx -le $((exit_x + 170)) ] && [ $sy -ge $((exit_y - 4)) ] && [ $sy -le $((exit_y + 80)) ]; then
-        continue
-    fi
-    case $((RANDOM % 10)) in
-        0) xdotool mousemove --window "$w" $x $y click --repeat 2 1 2>/dev/null || true ;;   # double click
-        1) xdotool windowactivate --sync "$w" key --clearmodifiers Tab 2>/dev/null || true ;;
-        2) xdotool windowactivate --sync "$w" key --clearmodifiers 3 Down BackSpace 2>/dev/null || true ;;
-        3) [ "$w" = "$home" ] || xdotool mousemove --window "$w" 960 56 click 1 sleep 0.1 mousemove --window "$w" 880 $((80 + RANDOM % 180)) click 1 2>/dev/null || true ;;
-        *) xdotool mousemove --window "$w" $x $y click 1 2>/dev/null || true ;;
+    case $((RANDOM % 20)) in
+        0|1|2|3|4|5|6|7|8)  # anywhere on a shown screen, but not on the home screen's "退出程序"
+            x=$((RANDOM % 990)); y=$((RANDOM % 680))
+            eval "$(xdotool getwindowgeometry --shell "$w" 2>/dev/null)" || continue
+            sx=$((X + x)); sy=$((Y + y))
+            if [ $sx -ge $((exit_x - 4)) ] && [ $sx -le $((exit_x + 170)) ] &&
+               [ $sy -ge $((exit_y - 4)) ] && [ $sy -le $((exit_y + 80)) ]; then
+                continue
+            fi
+            if [ $((RANDOM % 4)) = 0 ]; then at "$w" $x $y "--repeat 2 1"; else at "$w" $x $y; fi ;;
+        9|10|11)
+            key=${keys[RANDOM % ${#keys[@]}]}
+            raise "$w" && xdotool key --clearmodifiers "$key" 2>/dev/null || true ;;
+        12) [ "$w" = "$home" ] || { raise "$w" && xdotool key alt+F4 2>/dev/null; } || true ;;
+        13|14)
+            if w=$(screen "单词学习" 164); then
+                pick "$w" 880 56 $((RANDOM % 3))
+                at "$w" ${word_spots[RANDOM % 8]}
+            fi ;;
+        15|16|17)
+            if w=$(screen "课文点读" 300); then
+                n=$((RANDOM % 5))
+                pick "$w" 880 62 $n
+                [ $n -lt 4 ] && at "$w" ${text_spots[n * 2 + RANDOM % 2]}
+            fi ;;
+        18) w=$(screen "边学边玩" 444) && at "$w" 924 $((96 + 80 * (RANDOM % 6))) || true ;;
+        19) w=$(screen "单词学习" 164) && at "$w" ${word_spots[RANDOM % 8]} || true ;;
     esac
     if [ -z "$first_minute" ] && [ $(( $(date +%s) - start )) -ge 60 ]; then first_minute=$(rss); fi
 done
@@ -81,12 +132,19 @@ dismiss_boxes
 alive
 end_rss=$(rss)
 [ -n "$first_minute" ] || first_minute=$end_rss
-echo "actions: $actions, error boxes dismissed: $boxes, RSS after the first minute: $first_minute KiB, at the end: $end_rss KiB"
+echo "actions: $actions in $(( $(date +%s) - start )) s, error boxes dismissed: $boxes"
+echo "RSS after the first minute: $first_minute KiB, at the end: $end_rss KiB"
+echo "error boxes seen:"
+grep -o 'error box:.*' "$out/program.log" | sort | uniq -c
+for expected in 'word-1-3.mp3 is not a playable MP3 file' '1-1-2.mp3 cannot be found' 'JPEG error'; do
+    grep -q "error box:.*$expected" "$out/program.log" || fail "no error box for: $expected"
+done
 awk -v a="$first_minute" -v b="$end_rss" 'BEGIN { exit !(b <= a * 1.10) }' || fail "resident size grew by more than 10%"
-# Still answers: the home screen's exit ends it normally.
-xdotool windowactivate --sync "$home" 2>/dev/null || true
+# The home screen's exit still ends it normally.
+raise "$home" || true
 click "$home" 888 572
 for _ in $(seq 50); do kill -0 "$pid" 2>/dev/null || break; sleep 0.1; done
 kill -0 "$pid" 2>/dev/null && fail "the program did not end"
 wait "$pid" && rc=0 || rc=$?
 [ "$rc" = 0 ] || fail "exit code $rc"
+echo "PASS"

@@ -9,6 +9,7 @@
 #include "ui/Form.h"
 
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
@@ -31,6 +32,7 @@ private slots:
     void twoPlayersSoundTogether();
     void destructionStopsTheClip();
     void endOfClipIsNotified();
+    void wholeClipSoundsWithoutGaps();
     void badClipsRaiseAndThePlayerStaysUsable_data();
     void badClipsRaiseAndThePlayerStaysUsable();
     void playWithoutOpen();
@@ -138,6 +140,42 @@ void MediaTest::endOfClipIsNotified()
     capture_->Mark();
     player->Play();
     QVERIFY(Hears(capture_->Listen(150), kLow));
+}
+
+// The clip is decoded while it plays: every part of it must still be heard,
+// in one piece, and again from its beginning on the next play.
+void MediaTest::wholeClipSoundsWithoutGaps()
+{
+    auto player = NewPlayer();
+    player->FileName = "low.mp3";
+    player->Open();
+    QTest::qWait(100);  // what earlier tests left in the device's buffers is written out
+    for (int round = 1; round <= 2; ++round) {
+        capture_->Mark();
+        QElapsedTimer clock;
+        clock.start();
+        player->Play();
+        QTRY_COMPARE_WITH_TIMEOUT(player->Notifications(), round, 6000);
+        QVERIFY2(clock.elapsed() > 2800, "the end came before the clip's three seconds");
+        const auto heard = capture_->Listen(100);
+        int first = -1, last = -1, longestQuiet = 0, quiet = 0;
+        for (int i = 0; i < int(heard.size()); ++i) {
+            if (std::abs(heard[i]) > 200) {
+                if (first < 0)
+                    first = i;
+                else
+                    longestQuiet = std::max(longestQuiet, quiet);
+                last = i;
+                quiet = 0;
+            } else {
+                ++quiet;
+            }
+        }
+        QVERIFY(first >= 0);
+        const double seconds = (last - first) / 44100.0;
+        QVERIFY2(std::abs(seconds - 3.0) < 0.1, qPrintable(QString::number(seconds)));
+        QVERIFY2(longestQuiet < 441, qPrintable(QString::number(longestQuiet)));  // no gap of 10 ms
+    }
 }
 
 void MediaTest::badClipsRaiseAndThePlayerStaysUsable_data()
