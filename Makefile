@@ -53,6 +53,7 @@ bench: build
 	$(BUILD_DIR)/bench_clip_latency
 	bash bench/game_start.sh $(BUILD_DIR)
 	bash bench/startup.sh $(BUILD_DIR)
+	cd $(BUILD_DIR)/app && ../bench/bench_click_to_sound
 	cd $(BUILD_DIR)/app && ../bench/bench_page_switch
 
 package: build

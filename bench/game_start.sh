@@ -40,5 +40,12 @@ theirs=$(printf '%s\n' "${chrome_runs[@]}" | sort -n | awk '{a[NR]=$1} END {prin
 echo "press to first frame, first show:        ${first} ms"
 echo "press to first frame, shown before:      ${again} ms (median of 5)"
 echo "Ruffle alone in headless Chromium:       ${theirs} ms (median of 3)"
+echo "$ours" | awk '
+    /memory-before/ { r0 = $2; p0 = $3 }
+    /memory-game/   { r1 = $2; p1 = $3; n = $4 }
+    END {
+        printf "memory before the games screen is shown: program %d KiB resident (%d KiB proportional)\n", r0, p0
+        printf "memory with a game playing:              program %d KiB resident, with its %d web engine processes %d KiB proportional\n", r1, n - 1, p1
+        printf "extra for the games screen and game:     %d KiB (ratio %.2f)\n", p1 - p0, p1 / p0 }'
 awk -v a="$first" -v b="$again" -v c="$theirs" 'BEGIN {
     printf "ratio first show / Chromium:   %.2f\nratio shown before / Chromium: %.2f\n", a / c, b / c }'

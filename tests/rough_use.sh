@@ -12,6 +12,8 @@ out=$(cd "$2" && pwd)
 actions=${3:-3000}
 here=$(cd "$(dirname "$0")" && pwd)
 . "$here/e2e_lib.sh"
+fail() { import -window root "$out/failure.png" 2>/dev/null || true; echo "FAIL: $*"; exit 1; }
+rm -f "$out/actions.log"
 openbox >"$out/openbox.log" 2>&1 &
 wm=$!
 sleep 1
@@ -33,6 +35,8 @@ pid=$!
 home=$(wait_window "Tavimo系列软件")
 sleep 1
 
+# xdotool with a time limit: --sync waits for good when a window cannot be activated.
+xdo() { timeout 5 xdotool "$@"; }
 rss() { awk '/VmRSS/ {print $2}' /proc/$pid/status; }
 alive() {
     kill -0 "$pid" 2>/dev/null && return
@@ -42,15 +46,15 @@ alive() {
 boxes=0
 dismiss_boxes() {
     local box
-    for box in $(xdotool search --onlyvisible --name "^learn3a\$" 2>/dev/null); do
-        xdotool windowactivate --sync "$box" 2>/dev/null || continue
-        [ "$(xdotool getactivewindow 2>/dev/null)" = "$box" ] && xdotool key Return
+    for box in $(xdo search --onlyvisible --name "^learn3a\$" 2>/dev/null); do
+        xdo windowactivate --sync "$box" 2>/dev/null || continue
+        [ "$(xdo getactivewindow 2>/dev/null)" = "$box" ] && xdo key Return
         boxes=$((boxes + 1))
     done
 }
-shown() { xdotool search --onlyvisible --name "^$1\$" 2>/dev/null | head -1; }
-raise() { xdotool windowactivate --sync "$1" 2>/dev/null; }
-at() { xdotool mousemove --window "$1" "$2" "$3" click "${4:-1}" 2>/dev/null || true; }
+shown() { xdo search --onlyvisible --name "^$1\$" 2>/dev/null | head -1; }
+raise() { xdo windowactivate --sync "$1" 2>/dev/null; }
+at() { xdo mousemove --window "$1" "$2" "$3" click "${4:-1}" 2>/dev/null || true; }
 # The screen with this title, opened from the home screen when it is hidden.
 screen() {
     local w
@@ -66,9 +70,9 @@ screen() {
 pick() {
     local w=$1 x=$2 y=$3 n=$4
     at "$w" "$x" "$y"
-    xdotool key F4 Home 2>/dev/null || return 0
-    [ "$n" -gt 0 ] && xdotool key --repeat "$n" Down 2>/dev/null
-    xdotool key Return 2>/dev/null || true
+    xdo key F4 Home 2>/dev/null || return 0
+    [ "$n" -gt 0 ] && xdo key --repeat "$n" Down 2>/dev/null
+    xdo key Return 2>/dev/null || true
 }
 # Still answers: a screen hides on "返回" and comes back from the home screen.
 probe() {
@@ -83,9 +87,9 @@ probe() {
 # Hot spots (centres) of the word page and of the text pages.
 word_spots=("268 136" "612 168" "396 184" "376 240" "344 312" "560 404" "292 532" "596 600")
 text_spots=("448 372" "424 584" "400 120" "452 404" "496 244" "456 504" "372 108" "424 420")
-keys=(Tab Return space Escape Up Down BackSpace Home End 3 a F4 shift+Tab ctrl+a)
+keys=(Tab Return space Escape Up Down BackSpace Home End 3 a F4 shift+Tab ctrl+a alt+Down)
 
-eval "$(xdotool getwindowgeometry --shell "$home")"
+eval "$(xdo getwindowgeometry --shell "$home")"
 exit_x=$((X + 808)); exit_y=$((Y + 536))
 RANDOM=7
 start=$(date +%s)
@@ -94,23 +98,28 @@ for ((i = 0; i < actions; i++)); do
     alive
     dismiss_boxes
     [ $((i % 250)) -eq 249 ] && probe
-    mapfile -t windows < <(xdotool search --onlyvisible --name "^(Tavimo系列软件|单词学习|课文点读|边学边玩)\$" 2>/dev/null)
-    [ ${#windows[@]} -gt 0 ] || fail "no screen shown"
+    mapfile -t windows < <(xdo search --onlyvisible --name "^(Tavimo系列软件|单词学习|课文点读|边学边玩)\$" 2>/dev/null)
+    if [ ${#windows[@]} -eq 0 ]; then sleep 1; alive; fail "no screen shown after $i actions"; fi
     w=${windows[RANDOM % ${#windows[@]}]}
-    case $((RANDOM % 20)) in
+    kind=$((RANDOM % 20))
+    echo "$i $kind $w" >>"$out/actions.log"
+    case $kind in
         0|1|2|3|4|5|6|7|8)  # anywhere on a shown screen, but not on the home screen's "退出程序"
             x=$((RANDOM % 990)); y=$((RANDOM % 680))
-            eval "$(xdotool getwindowgeometry --shell "$w" 2>/dev/null)" || continue
+            eval "$(xdo getwindowgeometry --shell "$w" 2>/dev/null)" || continue
             sx=$((X + x)); sy=$((Y + y))
             if [ $sx -ge $((exit_x - 4)) ] && [ $sx -le $((exit_x + 170)) ] &&
                [ $sy -ge $((exit_y - 4)) ] && [ $sy -le $((exit_y + 80)) ]; then
                 continue
             fi
             if [ $((RANDOM % 4)) = 0 ]; then at "$w" $x $y "--repeat 2 1"; else at "$w" $x $y; fi ;;
-        9|10|11)
+        9|10|11|12)
+            # Return and space could press the home screen's "退出程序" once Tab reached it.
             key=${keys[RANDOM % ${#keys[@]}]}
-            raise "$w" && xdotool key --clearmodifiers "$key" 2>/dev/null || true ;;
-        12) [ "$w" = "$home" ] || { raise "$w" && xdotool key alt+F4 2>/dev/null; } || true ;;
+            [ "$w" = "$home" ] && { [ "$key" = Return ] || [ "$key" = space ]; } && key=Tab
+            if raise "$w" && [ "$(xdo getactivewindow 2>/dev/null)" = "$w" ]; then
+                xdo key --clearmodifiers "$key" 2>/dev/null || true
+            fi ;;
         13|14)
             if w=$(screen "单词学习" 164); then
                 pick "$w" 880 56 $((RANDOM % 3))
