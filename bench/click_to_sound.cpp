@@ -5,7 +5,7 @@
 // silence. Run in the content folder (build/app), whose pages are used;
 // prints milliseconds and ratios.
 
-#include "ToneClip.h"
+#include "BenchAudio.h"
 #include "app/Application.h"
 #include "app/Platform.h"
 #include "media/AudioDevice.h"
@@ -22,29 +22,12 @@
 #include <QTest>
 #include <QThread>
 #include <SDL_mixer.h>
-#include <atomic>
 #include <cmath>
 #include <cstdio>
 #include <memory>
 #include <mpg123.h>
 
 namespace {
-
-std::atomic<qint64> firstSoundNs{-1};
-QElapsedTimer clock_;
-
-// Runs on the audio thread with each mixed buffer, just before the device.
-void WatchMix(void*, Uint8* stream, int length)
-{
-    if (firstSoundNs.load() >= 0)
-        return;
-    const auto* samples = reinterpret_cast<const Sint16*>(stream);
-    for (int i = 0; i < length / 2; ++i)
-        if (std::abs(samples[i]) > 200) {
-            firstSoundNs.store(clock_.nsecsElapsed());
-            return;
-        }
-}
 
 // The decode of the first frame alone, as mpg123 does it for the device.
 double FirstFrameDecodeMs(const QString& name, int rate, int channels)
@@ -111,8 +94,7 @@ int main(int argc, char** argv)
 
     AudioDevice& audio = Application->Audio();
     audio.EnsureOpen();
-    Mix_SetPostMix(&WatchMix, nullptr);
-    clock_.start();
+    FirstSoundWatch watch;
     const double periodMs = 1000.0 * audio.BufferFrames() / audio.Rate();
     std::printf("audio buffer period: %.1f ms (%d frames at %d Hz, driver %s)\n", periodMs, audio.BufferFrames(),
                 audio.Rate(), qgetenv("SDL_AUDIODRIVER").constData());
@@ -132,12 +114,8 @@ int main(int argc, char** argv)
             spot.player->Close();
             // Clicks land anywhere in the device's period, as a pupil's do.
             QThread::usleep(20000 + QRandomGenerator::global()->bounded(int(periodMs * 1000)));
-            firstSoundNs = -1;
-            const qint64 start = clock_.nsecsElapsed();
-            QTest::mouseClick(spot.form->Surface(), Qt::LeftButton, {}, spot.centre);
-            while (firstSoundNs.load() < 0 && clock_.nsecsElapsed() - start < 5'000'000'000)
-                QThread::usleep(50);
-            ms.push_back((firstSoundNs.load() - start) / 1e6);
+            ms.push_back(watch.MsToSound(
+                [&] { QTest::mouseClick(spot.form->Surface(), Qt::LeftButton, {}, spot.centre); }));
         }
         std::sort(ms.begin(), ms.end());
         const double median = ms[ms.size() / 2], worst = ms.back();
@@ -145,6 +123,5 @@ int main(int argc, char** argv)
                     "%.3f ms) | median/period %.2f, worst/target %.2f\n",
                     spot.what, median, worst, target, frameMs, median / periodMs, worst / target);
     }
-    Mix_SetPostMix(nullptr, nullptr);
     return 0;
 }

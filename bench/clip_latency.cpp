@@ -3,7 +3,7 @@
 // device, against the time to merely read the clip file. Ratios are printed;
 // nothing is asserted.
 
-#include "ToneClip.h"
+#include "BenchAudio.h"
 #include "app/Application.h"
 #include "media/AudioDevice.h"
 #include "media/MediaPlayer.h"
@@ -16,28 +16,10 @@
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QThread>
-#include <SDL_mixer.h>
-#include <atomic>
 #include <cmath>
 #include <cstdio>
 
 namespace {
-
-std::atomic<qint64> firstSoundNs{-1};
-QElapsedTimer clock_;
-
-// Runs on the audio thread with each mixed buffer, just before the device.
-void WatchMix(void*, Uint8* stream, int length)
-{
-    if (firstSoundNs.load() >= 0)
-        return;
-    const auto* samples = reinterpret_cast<const Sint16*>(stream);
-    for (int i = 0; i < length / 2; ++i)
-        if (std::abs(samples[i]) > 200) {
-            firstSoundNs.store(clock_.nsecsElapsed());
-            return;
-        }
-}
 
 double Median(std::vector<double> v)
 {
@@ -63,8 +45,7 @@ int main(int argc, char** argv)
     TForm form;
     TMediaPlayer player(form);
     Application->Audio().EnsureOpen();
-    Mix_SetPostMix(&WatchMix, nullptr);
-    clock_.start();
+    FirstSoundWatch watch;
     const double periodMs = 1000.0 * Application->Audio().BufferFrames() / Application->Audio().Rate();
     std::printf("audio buffer period: %.1f ms (driver %s)\n", periodMs, qgetenv("SDL_AUDIODRIVER").constData());
 
@@ -80,21 +61,19 @@ int main(int argc, char** argv)
 
             player.Close();
             QThread::msleep(50);
-            firstSoundNs = -1;
-            const qint64 start = clock_.nsecsElapsed();
-            player.FileName = clip.name;
-            player.Open();
-            openMs.push_back((clock_.nsecsElapsed() - start) / 1e6);
-            player.Play();
-            while (firstSoundNs.load() < 0 && clock_.nsecsElapsed() - start < 5'000'000'000)
-                QThread::usleep(100);
-            soundMs.push_back((firstSoundNs.load() - start) / 1e6);
+            soundMs.push_back(watch.MsToSound([&] {
+                QElapsedTimer open;
+                open.start();
+                player.FileName = clip.name;
+                player.Open();
+                openMs.push_back(open.nsecsElapsed() / 1e6);
+                player.Play();
+            }));
         }
         const double read = Median(readMs), sound = Median(soundMs), open = Median(openMs);
         std::printf("%-12s open to first sound %7.2f ms (open %6.2f ms) | read the file %6.3f ms | ratio %7.1f | "
                     "%.2f buffer periods\n",
                     clip.name, sound, open, read, sound / std::max(read, 1e-3), sound / periodMs);
     }
-    Mix_SetPostMix(nullptr, nullptr);
     return 0;
 }

@@ -15,22 +15,10 @@ wm=$!
 sleep 1
 
 content="$out/content"
-rm -rf "$content"
-mkdir -p "$content"
-app=$(dirname "$program")
-cp "$program" "$app"/*.JPG "$app"/*.mp3 "$content/"
-cp -r "$app/ruffle" "$content/ruffle"
-: >"$content/1-2.JPG"                                          # zero bytes
-head -c 3000 "$app/1-3.JPG" >"$content/1-3.JPG"                # truncated
-head -c 5000 /dev/urandom >"$content/word-1-3.mp3"             # garbage
-rm "$content/1-1-2.mp3"                                         # missing
+make_bad_content "$program" "$content"
 
 boxes() { grep -c '^error box:' "$out/program.log" || true; }
 last_box() { grep '^error box:' "$out/program.log" | tail -1 | sed 's/^error box: //'; }
-loudest_after() {
-    tail -c +$(($1 + 1)) "$out/audio.raw" | od -An -v -td2 -w2 |
-        awk '{v = $1 < 0 ? -$1 : $1; if (v > m) m = v} END {print m + 0}'
-}
 # Expects one more error box with this text, shoots it, dismisses it.
 expect_box() {
     local before=$1 text=$2 shot=$3 box

@@ -22,3 +22,22 @@ wait_gone() {
 }
 # Clicks at a point of a window's client area.
 click() { xdotool mousemove --window "$1" "$2" "$3" click 1; sleep 0.5; }
+# Loudest sample written to the disk audio file $out/audio.raw after byte offset $1.
+loudest_after() {
+    tail -c +$(($1 + 1)) "$out/audio.raw" | od -An -v -td2 -w2 |
+        awk '{v = $1 < 0 ? -$1 : $1; if (v > m) m = v} END {print m + 0}'
+}
+# A content folder $2 with the program $1, its content and runtime, and bad
+# files: a zero-byte page, a truncated JPEG, a garbage MP3 and a missing clip.
+make_bad_content() {
+    local app
+    app=$(dirname "$1")
+    rm -rf "$2"
+    mkdir -p "$2"
+    cp "$1" "$app/game2.swf" "$app"/*.JPG "$app"/*.mp3 "$2/"
+    cp -r "$app/ruffle" "$2/ruffle"
+    : >"$2/1-2.JPG"                                        # zero bytes
+    head -c 3000 "$app/1-3.JPG" >"$2/1-3.JPG"              # truncated
+    head -c 5000 /dev/urandom >"$2/word-1-3.mp3"           # garbage
+    rm "$2/1-1-2.mp3"                                       # missing
+}

@@ -10,11 +10,6 @@ mkdir -p "$out"
 here=$(cd "$(dirname "$0")" && pwd)
 cd "$(dirname "$program")"
 . "$here/e2e_lib.sh"
-# Loudest sample written to the device after byte offset $1.
-loudest_after() {
-    tail -c +$(($1 + 1)) "$out/audio.raw" | od -An -v -td2 -w2 |
-        awk '{v = $1 < 0 ? -$1 : $1; if (v > m) m = v} END {print m + 0}'
-}
 
 rm -f "$out/audio.raw"
 SDL_AUDIODRIVER=disk SDL_DISKAUDIOFILE="$out/audio.raw" ./learn3a >"$out/program.log" 2>&1 &
