@@ -8,7 +8,7 @@ CMAKE_FLAGS ?=
 # Debian packages the build, the program and the tests need.
 DEB_PACKAGES := cmake ninja-build g++ pkg-config \
 	qt6-base-dev libgl-dev libjpeg62-turbo-dev libsdl2-mixer-dev libmpg123-dev libxcb1-dev \
-	qt6-webengine-dev haxe \
+	qt6-declarative-dev qt6-webengine-dev haxe \
 	fonts-arphic-uming fonts-dejavu-core \
 	xvfb xauth xdotool imagemagick x11-utils openbox lame sox espeak-ng clang libclang-rt-14-dev
 

@@ -107,7 +107,8 @@ int main(int argc, char** argv)
     games->ReadLayout();
     PrintMemory("before", TreeMemory());  // the web engine starts on the screen's first show
     games->Show();
-    QTest::qWaitForWindowExposed(games.get());
+    if (!QTest::qWaitForWindowExposed(games.get()))
+        return 1;
     std::printf("first-show %.1f\n", PressToFrame(*games, argv[1], QColor(0xC0, 0x20, 0x20)));
     for (int run = 0; run < 5; ++run) {
         games->hide();
