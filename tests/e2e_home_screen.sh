@@ -70,5 +70,13 @@ wait_exit
 start_program
 click "$home" 888 164
 wait_window "单词学习" >/dev/null
-xdotool windowactivate --sync "$home" key --clearmodifiers alt+F4
+# The new screen takes the focus a moment after it appears: Alt+F4 must not
+# go to it, so the key is sent once the home screen is surely the active one.
+for _ in $(seq 50); do
+    xdotool windowactivate --sync "$home" 2>/dev/null || true
+    sleep 0.2
+    [ "$(xdotool getactivewindow)" = "$home" ] && break
+done
+[ "$(xdotool getactivewindow)" = "$home" ] || fail "the home screen could not be activated"
+xdotool key --clearmodifiers alt+F4
 wait_exit
